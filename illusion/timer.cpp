@@ -46,10 +46,10 @@ void Timer::timerEvent(QTimerEvent* event) {
   // last word.
   arm();
   ++ticks_;
+  emit ticked();
   if (onTick_ != nullptr) {
     onTick_();
   }
-  emit ticked();
 }
 
 }  // namespace zq

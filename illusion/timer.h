@@ -31,7 +31,7 @@ class Timer : public QObject {
   const TickSchedule& schedule() const noexcept { return schedule_; }
 
  signals:
-  // After the handler of each tick.
+  // A tick is being delivered; emitted just before the handler runs.
   void ticked();
 
  protected:

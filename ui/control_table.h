@@ -53,24 +53,25 @@ inline constexpr std::size_t kControlCount = 14;
 
 // Every control of the main window, in stacking order: the first row lies on top.
 // The state columns are the start-up state.
+// clang-format off
 inline constexpr std::array<ControlSpec, kControlCount> kControls{{
-    // name            class                       rect                 vis    enab   tab    order
-    {names::kLinker1, ControlClass::HyperLinker, ControlRect{284, 224, 180, 24}, true, true, false,
-     0},
-    {names::kTimer, ControlClass::Timer, std::nullopt, false, true, false, 0},
-    {names::kLabel1, ControlClass::Label, ControlRect{268, 20, 212, 116}, true, true, false, 0},
-    {names::kButton1, ControlClass::Button, ControlRect{284, 148, 180, 52}, true, true, true, 0},
-    {names::kPanel9, ControlClass::DrawPanel, ControlRect{110, 101, 54, 59}, true, false, false, 0},
-    {names::kPanel7, ControlClass::DrawPanel, ControlRect{28, 180, 54, 59}, true, false, false, 0},
-    {names::kTimer8, ControlClass::Timer, std::nullopt, false, true, false, 0},
-    {names::kPanel5, ControlClass::DrawPanel, ControlRect{192, 180, 54, 59}, true, false, false, 0},
-    {names::kPanel3, ControlClass::DrawPanel, ControlRect{192, 20, 54, 59}, true, false, false, 0},
-    {names::kPanel6, ControlClass::DrawPanel, ControlRect{110, 180, 54, 59}, true, false, false, 0},
-    {names::kPanel8, ControlClass::DrawPanel, ControlRect{28, 101, 54, 59}, true, false, false, 0},
-    {names::kPanel4, ControlClass::DrawPanel, ControlRect{192, 101, 54, 59}, true, false, false, 0},
-    {names::kPanel2, ControlClass::DrawPanel, ControlRect{110, 20, 54, 59}, true, false, false, 0},
-    {names::kPanel1, ControlClass::DrawPanel, ControlRect{28, 20, 54, 59}, true, false, false, 0},
+    // name           class                      rect: left, top, width, height   visible enabled tabstop order
+    {names::kLinker1,  ControlClass::HyperLinker, ControlRect{284, 224, 180,  24}, true , true , false, 0},
+    {names::kTimer,    ControlClass::Timer,       std::nullopt                   , false, true , false, 0},
+    {names::kLabel1,   ControlClass::Label,       ControlRect{268,  20, 212, 116}, true , true , false, 0},
+    {names::kButton1,  ControlClass::Button,      ControlRect{284, 148, 180,  52}, true , true , true , 0},
+    {names::kPanel9,   ControlClass::DrawPanel,   ControlRect{110, 101,  54,  59}, true , false, false, 0},
+    {names::kPanel7,   ControlClass::DrawPanel,   ControlRect{ 28, 180,  54,  59}, true , false, false, 0},
+    {names::kTimer8,   ControlClass::Timer,       std::nullopt                   , false, true , false, 0},
+    {names::kPanel5,   ControlClass::DrawPanel,   ControlRect{192, 180,  54,  59}, true , false, false, 0},
+    {names::kPanel3,   ControlClass::DrawPanel,   ControlRect{192,  20,  54,  59}, true , false, false, 0},
+    {names::kPanel6,   ControlClass::DrawPanel,   ControlRect{110, 180,  54,  59}, true , false, false, 0},
+    {names::kPanel8,   ControlClass::DrawPanel,   ControlRect{ 28, 101,  54,  59}, true , false, false, 0},
+    {names::kPanel4,   ControlClass::DrawPanel,   ControlRect{192, 101,  54,  59}, true , false, false, 0},
+    {names::kPanel2,   ControlClass::DrawPanel,   ControlRect{110,  20,  54,  59}, true , false, false, 0},
+    {names::kPanel1,   ControlClass::DrawPanel,   ControlRect{ 28,  20,  54,  59}, true , false, false, 0},
 }};
+// clang-format on
 
 // The eight outer panels, clockwise from the top-left cell.
 inline constexpr std::array<std::string_view, 8> kRing{
