@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QShortcut>
 
+#include "illusion/artwork.h"
 #include "illusion/button.h"
 #include "illusion/chaser.h"
 #include "illusion/draw_panel.h"
@@ -25,6 +26,7 @@ MainWindow::MainWindow()
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       hostScope_(*this) {
   setWindowTitle(mainWindowTitle());
+  setWindowIcon(applicationIcon());
   setFixedSize(kClientSize);
   setCursor(Qt::ArrowCursor);
   QPalette grey = palette();
@@ -82,10 +84,15 @@ void MainWindow::createControl(std::size_t row) {
   QWidget* widget = nullptr;
   switch (spec.cls) {
     case ControlClass::DrawPanel: {
+      // The ring keeps the panel defaults but for its picture; the centre cell shows the
+      // cross on the window grey.
       auto* panel = new DrawPanel(this);
       if (spec.name == names::kPanel9) {
         panel->setBackground(QColor::fromRgb(kWindowGrey));
         panel->setPlacement(DrawPanel::Placement::Centred);
+        panel->setPicture(crossPicture());
+      } else {
+        panel->setPicture(discPicture());
       }
       widget = panel;
       break;
