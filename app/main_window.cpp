@@ -12,7 +12,9 @@
 #include "illusion/timer.h"
 #include "illusion/toggle_chaser.h"
 #include "ui/hyper_linker.h"
+#include "ui/instruction_text.h"
 #include "ui/label.h"
+#include "ui/publisher.h"
 #include "ui/system_colours.h"
 
 namespace zq {
@@ -21,9 +23,10 @@ QString mainWindowTitle() {
   return QStringLiteral(u"ZembroltQuorvane程序 - ") + QString::fromUtf8(kPublisherHost);
 }
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(Desktop& desktop)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      desktop_(desktop),
       hostScope_(*this) {
   setWindowTitle(mainWindowTitle());
   setWindowIcon(applicationIcon());
@@ -97,9 +100,12 @@ void MainWindow::createControl(std::size_t row) {
       widget = panel;
       break;
     }
-    case ControlClass::Label:
-      widget = new Label(this);
+    case ControlClass::Label: {
+      auto* label = new Label(this);
+      label->setText(kInstructionText);
+      widget = label;
       break;
+    }
     case ControlClass::Button: {
       auto* button = new Button(this);
       button->setCaption(kCaptionStart);
@@ -108,7 +114,7 @@ void MainWindow::createControl(std::size_t row) {
       break;
     }
     case ControlClass::HyperLinker:
-      widget = new HyperLinker(this);
+      widget = new HyperLinker(this, desktop_, publisherLink());
       break;
     case ControlClass::Timer:
       break;

@@ -8,13 +8,12 @@
 
 #include "ui/control_host.h"
 #include "ui/control_table.h"
+#include "ui/publisher.h"
 
 namespace zq {
 
+class Desktop;
 class Timer;
-
-// The publisher's web host, shown in the window title and the link text.
-inline constexpr std::string_view kPublisherHost = "www.zembrolt.com";
 
 QString mainWindowTitle();
 
@@ -31,7 +30,8 @@ class MainWindow : public QWidget, public ControlHost {
   // Asked before each control is created, by name; returning false makes creating it fail.
   using CreationCheck = std::function<bool(std::string_view control)>;
 
-  MainWindow();
+  // `desktop` is what the link opens its address with.
+  explicit MainWindow(Desktop& desktop);
   ~MainWindow() override;
 
   // Creates the controls as hidden children, last table row first, stacks them with the first
@@ -56,6 +56,7 @@ class MainWindow : public QWidget, public ControlHost {
  private:
   void createControl(std::size_t row);
 
+  Desktop& desktop_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<Timer*, kControlCount> timers_{};
   ScopedControlHost hostScope_;

@@ -12,6 +12,7 @@
 #include "app/display_check.h"
 #include "app/main_window.h"
 #include "app/placement.h"
+#include "ui/desktop.h"
 
 namespace zq {
 
@@ -35,7 +36,8 @@ std::unique_ptr<MainWindow> createMainWindow(const StartupProbe& probe) {
     if (failing(kMainWindowName)) {
       return nullptr;
     }
-    auto window = std::make_unique<MainWindow>();
+    auto window =
+        std::make_unique<MainWindow>(probe.desktop != nullptr ? *probe.desktop : systemDesktop());
     if (!window->createControls([&](std::string_view control) { return !failing(control); })) {
       return nullptr;
     }

@@ -5,6 +5,7 @@
 
 namespace zq {
 
+class Desktop;
 class MainWindow;
 
 // Hooks of the start-up sequence that tests use to watch it and to make it fail. The shipped
@@ -17,6 +18,8 @@ struct StartupProbe {
   // Asked before the window ("MainWindow") and each control is created; true makes that
   // creation fail.
   std::function<bool(std::string_view what)> failCreating;
+  // What the link opens its address with, instead of the system's desktop.
+  Desktop* desktop = nullptr;
   // Called once the window is shown, before the event loop runs.
   std::function<void(MainWindow& window)> shown;
 };

@@ -3,8 +3,10 @@
 
 ZQ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian packages: to build, then to run the tests and the virtual display.
-ZQ_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg-dev libxcb1-dev)
+# Debian packages: to build and run (with a Song-style CJK face for the instruction label),
+# then to run the tests and the virtual display.
+ZQ_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg-dev libxcb1-dev
+  fonts-arphic-uming)
 ZQ_SESSION_PACKAGES=(xvfb openbox xdotool x11-utils wmctrl imagemagick)
 
 zq_say() { printf '==> %s\n' "$*" >&2; }

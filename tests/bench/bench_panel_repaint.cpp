@@ -14,11 +14,13 @@
 
 #include "app/main_window.h"
 #include "illusion/draw_panel.h"
+#include "support/fake_desktop.h"
 
 int main(int argc, char** argv) {
   const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
   QApplication app(argc, argv);
-  zq::MainWindow window;
+  zq::testing::FakeDesktop desktop;
+  zq::MainWindow window(desktop);
   if (!window.createControls()) {
     return 1;
   }

@@ -15,11 +15,13 @@
 #include "illusion/button.h"
 #include "illusion/timer.h"
 #include "illusion/toggle_chaser.h"
+#include "support/fake_desktop.h"
 
 int main(int argc, char** argv) {
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   QApplication app(argc, argv);
-  zq::MainWindow window;
+  zq::testing::FakeDesktop desktop;
+  zq::MainWindow window(desktop);
   if (!window.createControls()) {
     return 1;
   }

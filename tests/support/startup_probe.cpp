@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "support/fake_desktop.h"
 
 namespace {
 
@@ -66,6 +67,9 @@ void dismissMessageBoxWhenShown() {
 int main(int argc, char** argv) {
   const std::string scenario = argc > 1 ? argv[1] : "normal";
   zq::StartupProbe probe;
+  // Nothing this probe does may start a real browser.
+  zq::testing::FakeDesktop desktop;
+  probe.desktop = &desktop;
   probe.trace = [](std::string_view step) {
     say(std::string(step));
     if (step == "MainWindowCreated") {

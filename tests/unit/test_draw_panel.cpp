@@ -6,6 +6,7 @@
 #include "illusion/artwork.h"
 #include "illusion/chaser.h"
 #include "illusion/draw_panel.h"
+#include "support/fake_desktop.h"
 #include "ui/control_table.h"
 #include "ui/system_colours.h"
 
@@ -55,7 +56,8 @@ class DrawPanelTest : public QObject {
 
  private slots:
   void theWindowShowsRingAndCross() {
-    MainWindow window;
+    testing::FakeDesktop desktop;
+    MainWindow window(desktop);
     QVERIFY(window.createControls());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -86,7 +88,8 @@ class DrawPanelTest : public QObject {
 
   // Nine decodes in all, however often the ring panels are hidden, shown and repainted.
   void eachPanelDecodesOnce() {
-    MainWindow window;
+    testing::FakeDesktop desktop;
+    MainWindow window(desktop);
     QVERIFY(window.createControls());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -189,7 +192,8 @@ class DrawPanelTest : public QObject {
     QVERIFY(greyTop > 50);
     QVERIFY(greyTop > 3 * greyBottom);
 
-    MainWindow window;
+    testing::FakeDesktop desktop;
+    MainWindow window(desktop);
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     for (QSize size : {QSize(16, 16), QSize(32, 32), QSize(128, 128)}) {
       QVERIFY(sizes.contains(size));

@@ -9,6 +9,7 @@
 #include "illusion/draw_panel.h"
 #include "illusion/timer.h"
 #include "illusion/toggle_chaser.h"
+#include "support/fake_desktop.h"
 #include "ui/control_access.h"
 #include "ui/hyper_linker.h"
 #include "ui/label.h"
@@ -91,10 +92,11 @@ bool uniform(const QImage& image, const QRect& area, QRgb colour) {
 class MainWindowTest : public QObject {
   Q_OBJECT
 
+  testing::FakeDesktop desktop_;
   std::unique_ptr<MainWindow> window_;
 
   void showWindow() {
-    window_ = std::make_unique<MainWindow>();
+    window_ = std::make_unique<MainWindow>(desktop_);
     QVERIFY(window_->createControls());
     window_->show();
     window_->activateWindow();
