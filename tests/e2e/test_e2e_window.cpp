@@ -8,6 +8,7 @@
 namespace {
 
 constexpr QRgb kGrey = 0xB2B2B2;
+const QRect kLink{284, 224, 180, 24};
 constexpr auto kTitle = "ZembroltQuorvane";
 
 QString run(const QString& program, const QStringList& args) {
@@ -33,9 +34,34 @@ bool isGrey(QRgb pixel) {
          std::abs(qBlue(pixel) - qBlue(kGrey)) <= 2;
 }
 
+// How many pixels of the link's area show exactly `colour`.
+int inLink(const QImage& client, QRgb colour) {
+  int n = 0;
+  for (int y = kLink.top(); y <= kLink.bottom(); ++y) {
+    for (int x = kLink.left(); x <= kLink.right(); ++x) {
+      n += (client.pixel(x, y) & 0xFFFFFF) == colour;
+    }
+  }
+  return n;
+}
+
+// The program, started with a stand-in xdg-open first on its PATH that records each launch as
+// one line of its arguments, so that no test can open a real browser.
 class Program {
  public:
   Program() {
+    const QString bin = stage_.path() + "/bin";
+    QDir().mkpath(bin);
+    QFile standIn(bin + "/xdg-open");
+    standIn.open(QIODevice::WriteOnly);
+    standIn.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"" + launchLog().toUtf8() + "\"\n");
+    standIn.close();
+    standIn.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PATH", bin + ':' + env.value("PATH"));
+    env.remove("BROWSER");
+    env.remove("DEFAULT_BROWSER");
+    process_.setProcessEnvironment(env);
     process_.setProgram(ZQ_PROGRAM);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start();
@@ -64,6 +90,15 @@ class Program {
   }
 
   const QString& window() const { return window_; }
+
+  QString launchLog() const { return stage_.path() + "/launches"; }
+  QStringList launches() const {
+    QFile log(launchLog());
+    if (!log.open(QIODevice::ReadOnly)) {
+      return {};
+    }
+    return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+  }
 
   // Client area in screen pixels.
   QRect client() const {
@@ -95,6 +130,12 @@ class Program {
     return hidden.join(',');
   }
 
+  void pointAt(QPoint at) {
+    const QRect c = client();
+    xdotool(
+        {"mousemove", "--sync", QString::number(c.x() + at.x()), QString::number(c.y() + at.y())});
+  }
+
   void clickClient(QPoint at) {
     const QRect c = client();
     xdotool({"mousemove", QString::number(c.x() + at.x()), QString::number(c.y() + at.y()), "click",
@@ -110,6 +151,7 @@ class Program {
   }
 
  private:
+  QTemporaryDir stage_;
   QProcess process_;
   QString window_;
 };
@@ -167,6 +209,32 @@ class EndToEndTest : public QObject {
     const QRect c = program.client();
     QCOMPARE(QPoint(c.x() - extents[0].trimmed().toInt(), c.y() - extents[2].trimmed().toInt()),
              QPoint(263, 243));
+  }
+
+  // A real click on the link launches the handler once with the search address; the text is
+  // blue, then the hover colour under the pointer, then the visited colour once it leaves.
+  void linkOpensTheSearchOnce() {
+    constexpr QRgb normal = 0x0000FF, hover = 0x0A246A, visited = 0x800000;
+    Program program;
+    QVERIFY(program.waitForWindow());
+    program.pointAt({5, 5});
+    QTRY_VERIFY(inLink(program.grabClient(), normal) > 20);
+    QCOMPARE(inLink(program.grabClient(), hover) + inLink(program.grabClient(), visited), 0);
+
+    program.pointAt(kLink.center());
+    QTRY_VERIFY(inLink(program.grabClient(), hover) > 20);
+    QCOMPARE(inLink(program.grabClient(), normal), 0);
+
+    xdotool({"click", "1"});
+    QTRY_COMPARE(program.launches().size(), 1);
+    QTest::qWait(500);  // nothing more comes
+    QCOMPARE(program.launches(), QStringList{"https://www.baidu.com/s?wd=Zembrolt"});
+    QVERIFY(inLink(program.grabClient(), hover) > 20);
+
+    program.pointAt({5, 5});
+    QTRY_VERIFY(inLink(program.grabClient(), visited) > 20);
+    QCOMPARE(inLink(program.grabClient(), normal) + inLink(program.grabClient(), hover), 0);
+    QCOMPARE(program.launches().size(), 1);
   }
 
   // Clicking the button makes exactly one cell go blank, and the blank cell runs clockwise.
