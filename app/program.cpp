@@ -70,6 +70,8 @@ int RunProgram(const StartupProbe& probe) {
   char programName[] = "zembroltquorvane";
   char* argv[] = {programName, nullptr};
   QApplication application(argc, argv);
+  // Lets the desktop match the window to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(ZQ_APP_ID));
 
   trace("InitProgram");
   InitProgram();

@@ -8,6 +8,8 @@ ZQ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ZQ_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg-dev libxcb1-dev
   fonts-arphic-uming)
 ZQ_SESSION_PACKAGES=(xvfb openbox xdotool x11-utils wmctrl imagemagick)
+# To check the installed files and build the Debian package.
+ZQ_PACKAGING_PACKAGES=(desktop-file-utils appstream dpkg-dev)
 
 zq_say() { printf '==> %s\n' "$*" >&2; }
 

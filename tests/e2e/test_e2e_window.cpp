@@ -211,6 +211,21 @@ class EndToEndTest : public QObject {
              QPoint(263, 243));
   }
 
+  // The window names the class that the desktop entry's StartupWMClass matches, so the desktop
+  // shows the entry's name and icon for it.
+  void matchesItsDesktopEntry() {
+    QFile entry(ZQ_DESKTOP_ENTRY);
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QString wmClass = QRegularExpression("(?m)^StartupWMClass=(.*)$")
+                                .match(QString::fromUtf8(entry.readAll()))
+                                .captured(1);
+    QVERIFY(!wmClass.isEmpty());
+    Program program;
+    QVERIFY(program.waitForWindow());
+    const QString classes = run("xprop", {"-id", program.window(), "WM_CLASS"});
+    QVERIFY2(classes.endsWith(", \"" + wmClass + "\""), qPrintable(classes));
+  }
+
   // A real click on the link launches the handler once with the search address; the text is
   // blue, then the hover colour under the pointer, then the visited colour once it leaves.
   void linkOpensTheSearchOnce() {

@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
     say(std::string("focus: ") + (window.focusWidget() != nullptr
                                       ? window.focusWidget()->objectName().toStdString()
                                       : "none"));
+    say("desktop file: " + QGuiApplication::desktopFileName().toStdString());
     // Esc through the window system's input path, once the window is up.
     QTimer::singleShot(50, &window,
                        [&window] { QTest::keyClick(window.windowHandle(), Qt::Key_Escape); });

@@ -60,6 +60,7 @@ class StartupTest : public QObject {
              << "state: window hidden, 12 controls shown inside"
              << "shown"
              << "focus: 按钮1"
+             << "desktop file: " ZQ_APP_ID  // the name of the installed desktop entry
              << "ExitProgram"
              << "returned 0";
     QCOMPARE(r.out, expected);
