@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QPalette>
 #include <QShortcut>
+#include <algorithm>
 
 #include "illusion/artwork.h"
 #include "illusion/button.h"
@@ -11,6 +12,7 @@
 #include "illusion/draw_panel.h"
 #include "illusion/timer.h"
 #include "illusion/toggle_chaser.h"
+#include "ui/accessibility.h"
 #include "ui/hyper_linker.h"
 #include "ui/instruction_text.h"
 #include "ui/label.h"
@@ -28,6 +30,7 @@ MainWindow::MainWindow(Desktop& desktop)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       desktop_(desktop),
       hostScope_(*this) {
+  installAccessibility();
   setWindowTitle(mainWindowTitle());
   setWindowIcon(applicationIcon());
   setFixedSize(kClientSize);
@@ -94,8 +97,15 @@ void MainWindow::createControl(std::size_t row) {
         panel->setBackground(QColor::fromRgb(kWindowGrey));
         panel->setPlacement(DrawPanel::Placement::Centred);
         panel->setPicture(crossPicture());
+        panel->setAccessibleName(QStringLiteral(u"注视十字"));
+        panel->setAccessibleDescription(QStringLiteral(u"看图时一直盯着这个十字"));
       } else {
         panel->setPicture(discPicture());
+        const auto position =
+            QString::number(std::find(kRing.begin(), kRing.end(), spec.name) - kRing.begin() + 1);
+        panel->setAccessibleName(QStringLiteral(u"紫色圆点 ") + position);
+        panel->setAccessibleDescription(QStringLiteral(u"圆环上从左上角起顺时针第 ") + position +
+                                        QStringLiteral(u" 个圆点"));
       }
       widget = panel;
       break;
@@ -109,6 +119,7 @@ void MainWindow::createControl(std::size_t row) {
     case ControlClass::Button: {
       auto* button = new Button(this);
       button->setCaption(kCaptionStart);
+      button->setAccessibleDescription(QStringLiteral(u"开始或停止圆点的轮转"));
       connect(button, &QAbstractButton::clicked, button, &ToggleChaser);
       widget = button;
       break;

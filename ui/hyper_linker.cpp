@@ -93,6 +93,10 @@ void HyperLinker::mousePressEvent(QMouseEvent* event) {
     event->ignore();
     return;
   }
+  press();
+}
+
+void HyperLinker::press() {
   const bool launched =
       openTarget(desktop_, linkTarget(settings_.kind, settings_.webAddress, settings_.email));
   if (state_.pressed(launched)) {

@@ -53,6 +53,10 @@ class HyperLinker : public QWidget {
   // What the link draws: its text, or its address when the text is empty.
   const QString& shownText() const { return shownText_; }
 
+  // What a left press does: opens the target, sets the visited flag to whether something was
+  // launched, and repaints if it was.
+  void press();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
