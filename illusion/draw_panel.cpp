@@ -72,6 +72,8 @@ void DrawPanel::paintEvent(QPaintEvent* event) {
     return;
   }
   painter.setClipRect(area);
+  // Smooth wherever the picture is drawn scaled: shrunk to fit, or on a high-density screen.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   // A view of the kept pixels, not a copy.
   const QImage image(decoded_->rgb.get(), decoded_->width, decoded_->height,
                      qsizetype(decoded_->bytesPerLine()), QImage::Format_RGB888);
@@ -88,12 +90,7 @@ void DrawPanel::paintEvent(QPaintEvent* event) {
     return;
   }
   const QRect target = centredRect(size(), image.size());
-  if (target.size() == image.size()) {
-    painter.drawImage(target.topLeft(), image);
-  } else {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
-  }
+  painter.drawImage(target, image);
   for (const QRect& rest : QRegion(area).subtracted(target)) {
     painter.fillRect(rest, fillColour());
   }
