@@ -20,10 +20,13 @@ int main(int argc, char** argv) {
   window.setPalette(grey);
   window.setAutoFillBackground(true);
   if (texts) {
-    auto* label = new QLabel(QStringLiteral(
-        u"点击“开始”后一直盯着中间的十字的看，你会发现周围的紫色慢慢变淡，变为绿色，最后只剩下一个"
-        u"绿色的点在那里转~~~\n如果没成功，那就注意是否你的视线出线了偏移，并未紧盯十字，如果成功"
-        u"的可以去Zembrolt和大家一起交流哦~~"), &window);
+    auto* label = new QLabel(
+        QStringLiteral(u"点击“开始”后一直盯着中间的十字的看，你会发现周围的紫色慢慢变淡，变为绿色，"
+                       u"最后只剩下一个"
+                       u"绿色的点在那里转~~~"
+                       u"\n如果没成功，那就注意是否你的视线出线了偏移，并未紧盯十字，如果成功"
+                       u"的可以去Zembrolt和大家一起交流哦~~"),
+        &window);
     QFont song(QStringLiteral("AR PL UMing CN"));
     song.setPixelSize(13);
     label->setFont(song);

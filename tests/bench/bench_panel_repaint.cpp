@@ -14,17 +14,16 @@
 
 #include "app/main_window.h"
 #include "illusion/draw_panel.h"
-#include "support/fake_desktop.h"
+#include "support/window_fixture.h"
 
 int main(int argc, char** argv) {
   const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
   QApplication app(argc, argv);
-  zq::testing::FakeDesktop desktop;
-  zq::MainWindow window(desktop);
-  if (!window.createControls()) {
+  zq::testing::ShownWindow shown;
+  if (!shown.created) {
     return 1;
   }
-  window.show();
+  zq::MainWindow& window = shown.window;
   QApplication::processEvents();
   auto* panel = qobject_cast<zq::DrawPanel*>(window.widget(zq::names::kPanel1));
   panel->repaint();

@@ -15,17 +15,16 @@
 #include "illusion/button.h"
 #include "illusion/timer.h"
 #include "illusion/toggle_chaser.h"
-#include "support/fake_desktop.h"
+#include "support/window_fixture.h"
 
 int main(int argc, char** argv) {
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   QApplication app(argc, argv);
-  zq::testing::FakeDesktop desktop;
-  zq::MainWindow window(desktop);
-  if (!window.createControls()) {
+  zq::testing::ShownWindow shown;
+  if (!shown.created) {
     return 1;
   }
-  window.show();
+  zq::MainWindow& window = shown.window;
 
   zq::Timer* timer = window.timer(zq::names::kTimer);
   QElapsedTimer clock;

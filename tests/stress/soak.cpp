@@ -5,6 +5,7 @@
 // up: the ones that fall due during a stall are delivered as one).
 //
 //   scripts/soak [ticks=3000]
+#include <unistd.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "app/main_window.h"
 #include "app/program.h"

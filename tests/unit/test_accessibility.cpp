@@ -6,7 +6,7 @@
 #include <QAccessibleActionInterface>
 
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "support/window_fixture.h"
 #include "ui/control_table.h"
 
 using namespace zq;
@@ -22,21 +22,19 @@ QAccessibleInterface* accessible(MainWindow& window, std::string_view control) {
 class AccessibilityTest : public QObject {
   Q_OBJECT
 
-  testing::FakeDesktop desktop_;
-  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<testing::ShownWindow> shown_;
+  MainWindow* window_ = nullptr;
 
  private slots:
   void init() {
-    desktop_ = {};
-    window_ = std::make_unique<MainWindow>(desktop_);
-    QVERIFY(window_->createControls());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    shown_ = std::make_unique<testing::ShownWindow>();
+    window_ = &shown_->window;
+    QVERIFY(shown_->created && QTest::qWaitForWindowExposed(window_));
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() { shown_.reset(); }
 
   void everyControlHasARoleAndAName() {
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_);
     QVERIFY(window != nullptr);
     QCOMPARE(window->text(QAccessible::Name), mainWindowTitle());
     QCOMPARE(window->childCount(), 12);  // the timers are no widgets
@@ -109,7 +107,8 @@ class AccessibilityTest : public QObject {
     QVERIFY(actions != nullptr);
     QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(desktop_.opened, std::vector<std::string>{"https://www.baidu.com/s?wd=Zembrolt"});
+    QCOMPARE(shown_->desktop.opened,
+             std::vector<std::string>{"https://www.baidu.com/s?wd=Zembrolt"});
     QVERIFY(link->state().traversed);
   }
 };

@@ -6,7 +6,7 @@
 #include "illusion/artwork.h"
 #include "illusion/chaser.h"
 #include "illusion/draw_panel.h"
-#include "support/fake_desktop.h"
+#include "support/window_fixture.h"
 #include "ui/control_table.h"
 #include "ui/system_colours.h"
 
@@ -56,11 +56,9 @@ class DrawPanelTest : public QObject {
 
  private slots:
   void theWindowShowsRingAndCross() {
-    testing::FakeDesktop desktop;
-    MainWindow window(desktop);
-    QVERIFY(window.createControls());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    testing::ShownWindow shown;
+    MainWindow& window = shown.window;
+    QVERIFY(shown.created && QTest::qWaitForWindowExposed(&window));
     const QImage shot = grab(window);
 
     const QList<QPoint> discCentres{{53, 49},   {135, 49},  {217, 49}, {217, 130},
@@ -88,11 +86,9 @@ class DrawPanelTest : public QObject {
 
   // Nine decodes in all, however often the ring panels are hidden, shown and repainted.
   void eachPanelDecodesOnce() {
-    testing::FakeDesktop desktop;
-    MainWindow window(desktop);
-    QVERIFY(window.createControls());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    testing::ShownWindow shown;
+    MainWindow& window = shown.window;
+    QVERIFY(shown.created && QTest::qWaitForWindowExposed(&window));
     for (int tick = 0; tick < 1000; ++tick) {
       StepChaser();
       window.repaint();

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "support/window_fixture.h"
 #include "ui/control_table.h"
 #include "ui/label.h"
 #include "ui/system_colours.h"
@@ -35,34 +35,28 @@ QRect twice(const QRect& r) {
   return {r.x() * 2, r.y() * 2, r.width() * 2, r.height() * 2};
 }
 
-QRect placeOf(std::string_view control) {
-  const ControlRect r = *kControls[*findControl(control)].rect;
-  return {r.left, r.top, r.width, r.height};
-}
-
 }  // namespace
 
 class HighDpiTest : public QObject {
   Q_OBJECT
 
-  testing::FakeDesktop desktop_;
-  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<testing::ShownWindow> shown_;
+  MainWindow* window_ = nullptr;
   QImage dense_;   // as shown, two device pixels per window pixel
   QImage normal_;  // the same window drawn at one device pixel per window pixel
 
  private slots:
   void initTestCase() {
-    window_ = std::make_unique<MainWindow>(desktop_);
-    QVERIFY(window_->createControls());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    shown_ = std::make_unique<testing::ShownWindow>();
+    window_ = &shown_->window;
+    QVERIFY(shown_->created && QTest::qWaitForWindowExposed(window_));
     QCOMPARE(window_->devicePixelRatio(), 2.0);
     dense_ = window_->grab().toImage().convertToFormat(QImage::Format_RGB32);
     normal_ = QImage(window_->size(), QImage::Format_RGB32);
     normal_.setDevicePixelRatio(1);
     window_->render(&normal_);
   }
-  void cleanupTestCase() { window_.reset(); }
+  void cleanupTestCase() { shown_.reset(); }
 
   void windowScalesAsOne() {
     QCOMPARE(dense_.size(), MainWindow::kClientSize * 2);
@@ -83,14 +77,14 @@ class HighDpiTest : public QObject {
     const QRgb disc = dense_.pixel(2 * 53, 2 * 49);
     QVERIFY(qRed(disc) > 0xE0 && qGreen(disc) < 0x40 && qBlue(disc) > 0xE0);
     QVERIFY(qGray(dense_.pixel(2 * 136, 2 * 130)) < 0x10);
-    const QRect link = twice(placeOf(names::kLinker1));
+    const QRect link = twice(testing::controlRect(names::kLinker1));
     QCOMPARE(dense_.pixel(link.topLeft()) & 0xFFFFFF, buttonFaceColour().rgb() & 0xFFFFFF);
     QCOMPARE(dense_.pixel(link.bottomRight()) & 0xFFFFFF, buttonFaceColour().rgb() & 0xFFFFFF);
   }
 
   // Nearest-neighbour enlargement would repeat every picture pixel in a 2 x 2 block.
   void picturesAreSmoothlyScaled() {
-    const QRect cell = twice(placeOf(names::kPanel1));
+    const QRect cell = twice(testing::controlRect(names::kPanel1));
     int pairs = 0, differing = 0;
     for (int y = cell.top(); y < cell.bottom(); y += 2) {
       for (int x = cell.left(); x < cell.right(); x += 2) {
@@ -112,7 +106,7 @@ class HighDpiTest : public QObject {
   void textsLayOutAsAtNormalDensity() {
     QFETCH(QString, control);
     QFETCH(QRgb, background);
-    const QRect place = placeOf(control.toStdString());
+    const QRect place = testing::controlRect(control.toStdString());
     const QRect normalInk = inkBox(normal_, place, background);
     const QRect denseInk = inkBox(dense_, twice(place), background);
     QVERIFY(!normalInk.isEmpty());

@@ -6,7 +6,7 @@
 #include <QFontInfo>
 
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "support/window_fixture.h"
 #include "ui/gbk.h"
 #include "ui/instruction_text.h"
 #include "ui/label.h"
@@ -118,11 +118,9 @@ class LabelTest : public QObject {
   }
 
   void windowShowsTheInstructions() {
-    testing::FakeDesktop desktop;
-    MainWindow window(desktop);
-    QVERIFY(window.createControls());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    testing::ShownWindow shown;
+    MainWindow& window = shown.window;
+    QVERIFY(shown.created && QTest::qWaitForWindowExposed(&window));
     auto* label = qobject_cast<Label*>(window.widget(names::kLabel1));
     QVERIFY(label != nullptr);
     QCOMPARE(label->geometry(), QRect(268, 20, 212, 116));

@@ -5,18 +5,10 @@
 
 #include "app/main_window.h"
 #include "app/placement.h"
+#include "support/window_fixture.h"
 #include "ui/control_table.h"
 
 using namespace zq;
-
-namespace {
-
-QRect rectOf(std::string_view name) {
-  const ControlRect r = *kControls[*findControl(name)].rect;
-  return {r.left, r.top, r.width, r.height};
-}
-
-}  // namespace
 
 class LayoutTest : public QObject {
   Q_OBJECT
@@ -59,10 +51,11 @@ class LayoutTest : public QObject {
       if (!a.rect) {
         continue;
       }
-      QVERIFY2(layout.contains(rectOf(a.name)), a.name.data());
+      QVERIFY2(layout.contains(testing::controlRect(a.name)), a.name.data());
       for (std::size_t j = i + 1; j < kControls.size(); ++j) {
         if (kControls[j].rect) {
-          QVERIFY(!rectOf(a.name).intersects(rectOf(kControls[j].name)));
+          QVERIFY(
+              !testing::controlRect(a.name).intersects(testing::controlRect(kControls[j].name)));
         }
       }
     }
@@ -70,10 +63,10 @@ class LayoutTest : public QObject {
 
   // The ring runs clockwise around the centre panel, one cell at a time, from the top-left.
   void ringRunsClockwiseAroundTheCross() {
-    const QPointF centre = QRectF(rectOf(names::kPanel9)).center();
+    const QPointF centre = QRectF(testing::controlRect(names::kPanel9)).center();
     double previous = -1000;
     for (std::size_t k = 0; k < kRing.size(); ++k) {
-      const QPointF c = QRectF(rectOf(kRing[k])).center() - centre;
+      const QPointF c = QRectF(testing::controlRect(kRing[k])).center() - centre;
       // Screen y grows downwards, so atan2(y, x) grows clockwise; the turn starts at the top-left
       // cell, about -135 degrees.
       double angle = std::atan2(c.y(), c.x()) * 180 / M_PI;
@@ -84,7 +77,7 @@ class LayoutTest : public QObject {
       QVERIFY(std::abs(angle - previous) < 60 || k == 0);
       previous = angle;
     }
-    QCOMPARE(rectOf(kRing.front()).topLeft(), QPoint(28, 20));
+    QCOMPARE(testing::controlRect(kRing.front()).topLeft(), QPoint(28, 20));
   }
 
   void focusChain_data() {

@@ -2,30 +2,9 @@
 // how any set of gaps evolves tick by tick.
 #include <QtTest>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "illusion/chaser.h"
+#include "support/allocation_counter.h"
 #include "support/fake_control_host.h"
-
-namespace {
-std::atomic<long> gAllocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++gAllocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) {
-    return p;
-  }
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 using zq::kRing;
 using zq::testing::FakeControlHost;
@@ -135,12 +114,14 @@ class StepChaserTest : public QObject {
   void allocatesNothing() {
     FakeControlHost host;
     zq::ScopedControlHost scope(host);
-    const long before = gAllocations;
+    long allocations = 0;
     for (int tick = 0; tick < 1000; ++tick) {
       host.clearCalls();
+      zq::testing::CountAllocations count;
       zq::StepChaser();
+      allocations += count.count();
     }
-    QCOMPARE(gAllocations - before, 0L);
+    QCOMPARE(allocations, 0L);
   }
 };
 
