@@ -77,23 +77,23 @@ bool MainWindow::createControls(const CreationCheck& mayCreate) {
 }
 
 void MainWindow::createControl(std::size_t row) {
-  const ControlSpec& spec = kControls[row];
-  const QString name = QString::fromUtf8(spec.name);
-  if (spec.cls == ControlClass::Timer) {
+  const ControlSpec& entry = kControls[row];
+  const QString name = QString::fromUtf8(entry.name);
+  if (entry.cls == ControlClass::Timer) {
     // Only 时钟 has a handler; 时钟8 is never started.
-    auto* timer = new Timer(this, spec.name == names::kTimer ? &StepChaser : nullptr);
+    auto* timer = new Timer(this, entry.name == names::kTimer ? &StepChaser : nullptr);
     timer->setObjectName(name);
     timers_[row] = timer;
     return;
   }
 
   QWidget* widget = nullptr;
-  switch (spec.cls) {
+  switch (entry.cls) {
     case ControlClass::DrawPanel: {
       // The ring keeps the panel defaults but for its picture; the centre cell shows the
       // cross on the window grey.
       auto* panel = new DrawPanel(this);
-      if (spec.name == names::kPanel9) {
+      if (entry.name == names::kPanel9) {
         panel->setBackground(QColor::fromRgb(kWindowGrey));
         panel->setPlacement(DrawPanel::Placement::Centred);
         panel->setPicture(crossPicture());
@@ -102,7 +102,7 @@ void MainWindow::createControl(std::size_t row) {
       } else {
         panel->setPicture(discPicture());
         const auto position =
-            QString::number(std::find(kRing.begin(), kRing.end(), spec.name) - kRing.begin() + 1);
+            QString::number(std::find(kRing.begin(), kRing.end(), entry.name) - kRing.begin() + 1);
         panel->setAccessibleName(QStringLiteral(u"紫色圆点 ") + position);
         panel->setAccessibleDescription(QStringLiteral(u"圆环上从左上角起顺时针第 ") + position +
                                         QStringLiteral(u" 个圆点"));
@@ -132,9 +132,9 @@ void MainWindow::createControl(std::size_t row) {
   }
   widget->hide();
   widget->setObjectName(name);
-  widget->setGeometry(spec.rect->left, spec.rect->top, spec.rect->width, spec.rect->height);
-  widget->setEnabled(spec.enabled);
-  widget->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+  widget->setGeometry(entry.rect->left, entry.rect->top, entry.rect->width, entry.rect->height);
+  widget->setEnabled(entry.enabled);
+  widget->setFocusPolicy(entry.tabStop ? Qt::StrongFocus : Qt::NoFocus);
   widgets_[row] = widget;
 }
 

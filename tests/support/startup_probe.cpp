@@ -36,8 +36,8 @@ void describeCreatedState() {
     return;
   }
   int shownInside = 0;
-  for (const zq::ControlSpec& spec : zq::kControls) {
-    if (QWidget* w = window->widget(spec.name); w != nullptr && !w->isHidden()) {
+  for (const zq::ControlSpec& entry : zq::kControls) {
+    if (QWidget* w = window->widget(entry.name); w != nullptr && !w->isHidden()) {
       ++shownInside;
     }
   }

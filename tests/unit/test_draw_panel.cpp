@@ -94,8 +94,8 @@ class DrawPanelTest : public QObject {
       window.repaint();
     }
     int decodes = 0;
-    for (const ControlSpec& spec : kControls) {
-      if (auto* panel = qobject_cast<DrawPanel*>(window.widget(spec.name))) {
+    for (const ControlSpec& entry : kControls) {
+      if (auto* panel = qobject_cast<DrawPanel*>(window.widget(entry.name))) {
         QCOMPARE(panel->decodeAttempts(), 1);
         QVERIFY(panel->isDecoded());
         decodes += panel->decodeAttempts();

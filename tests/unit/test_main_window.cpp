@@ -111,25 +111,25 @@ class MainWindowTest : public QObject {
 
   void controlsAreCreatedAsTheTableSays() {
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-      const ControlSpec& spec = kControls[row];
-      const QString name = QString::fromUtf8(spec.name);
-      if (spec.cls == ControlClass::Timer) {
-        QVERIFY(window_->timer(spec.name) != nullptr);
-        QCOMPARE(window_->timer(spec.name)->objectName(), name);
-        QCOMPARE(window_->timer(spec.name)->period(), 0);
-        QVERIFY(!visible(spec.name));
+      const ControlSpec& entry = kControls[row];
+      const QString name = QString::fromUtf8(entry.name);
+      if (entry.cls == ControlClass::Timer) {
+        QVERIFY(window_->timer(entry.name) != nullptr);
+        QCOMPARE(window_->timer(entry.name)->objectName(), name);
+        QCOMPARE(window_->timer(entry.name)->period(), 0);
+        QVERIFY(!visible(entry.name));
         continue;
       }
-      QWidget* w = window_->widget(spec.name);
+      QWidget* w = window_->widget(entry.name);
       QVERIFY2(w != nullptr, qPrintable(name));
       QCOMPARE(w->objectName(), name);
       QCOMPARE(w->parentWidget(), window_.get());
       QCOMPARE(w->geometry(),
-               QRect(spec.rect->left, spec.rect->top, spec.rect->width, spec.rect->height));
-      QCOMPARE(w->isVisible(), spec.visible);
-      QCOMPARE(w->isEnabled(), spec.enabled);
-      QCOMPARE(w->focusPolicy() != Qt::NoFocus, spec.tabStop);
-      switch (spec.cls) {
+               QRect(entry.rect->left, entry.rect->top, entry.rect->width, entry.rect->height));
+      QCOMPARE(w->isVisible(), entry.visible);
+      QCOMPARE(w->isEnabled(), entry.enabled);
+      QCOMPARE(w->focusPolicy() != Qt::NoFocus, entry.tabStop);
+      switch (entry.cls) {
         case ControlClass::DrawPanel:
           QVERIFY(qobject_cast<DrawPanel*>(w));
           break;
@@ -158,9 +158,9 @@ class MainWindowTest : public QObject {
       }
     }
     QStringList table;
-    for (const ControlSpec& spec : kControls) {
-      if (spec.cls != ControlClass::Timer) {
-        table << QString::fromUtf8(spec.name);
+    for (const ControlSpec& entry : kControls) {
+      if (entry.cls != ControlClass::Timer) {
+        table << QString::fromUtf8(entry.name);
       }
     }
     QCOMPARE(stack, table);
