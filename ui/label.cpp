@@ -76,11 +76,19 @@ Label::Label(QWidget* parent) : QWidget(parent) {
 
 void Label::setText(std::string_view gbk) {
   text_.assign(gbk);
-  layOut();
+  layOutAgain();
+}
+
+void Label::layOutAgain() {
+  laidOut_ = false;
   update();
 }
 
-void Label::layOut() {
+const QTextLayout& Label::textLayout() const {
+  if (laidOut_) {
+    return layout_;
+  }
+  laidOut_ = true;
   layout_.clearLayout();
   layout_.setText(displayText(text_));
   layout_.setFont(font());
@@ -96,6 +104,7 @@ void Label::layOut() {
     y += line.height();
   }
   layout_.endLayout();
+  return layout_;
 }
 
 void Label::paintEvent(QPaintEvent* event) {
@@ -107,18 +116,18 @@ void Label::paintEvent(QPaintEvent* event) {
   // Only the glyphs are drawn; the fill shows between them. The painter clips at the label's
   // edges.
   painter.setPen(Qt::black);
-  layout_.draw(&painter, QPointF(0, 0));
+  textLayout().draw(&painter, QPointF(0, 0));
 }
 
 void Label::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
-    layOut();
+    layOutAgain();
   }
   QWidget::changeEvent(event);
 }
 
 void Label::resizeEvent(QResizeEvent* event) {
-  layOut();
+  layOutAgain();
   QWidget::resizeEvent(event);
 }
 

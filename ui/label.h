@@ -33,7 +33,7 @@ class Label : public QWidget {
   const std::string& text() const { return text_; }
 
   // The text as laid out in the label, in label pixels.
-  const QTextLayout& textLayout() const { return layout_; }
+  const QTextLayout& textLayout() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -41,10 +41,12 @@ class Label : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void layOut();
+  // Text, font and width each change at creation; the layout is made once, when first needed.
+  void layOutAgain();
 
   std::string text_;
-  QTextLayout layout_;
+  mutable QTextLayout layout_;
+  mutable bool laidOut_ = false;
 };
 
 }  // namespace zq
