@@ -8,7 +8,6 @@
 
 #include "ui/control_host.h"
 #include "ui/control_table.h"
-#include "ui/publisher.h"
 
 namespace zq {
 

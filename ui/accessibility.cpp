@@ -34,8 +34,7 @@ class AccessibleLink : public QAccessibleWidget {
       return link->shownText();
     }
     if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty()) {
-      return QString::fromStdString(
-          linkTarget(link->settings().kind, link->settings().webAddress, link->settings().email));
+      return QString::fromStdString(link->target());
     }
     return QAccessibleWidget::text(t);
   }

@@ -96,9 +96,12 @@ void HyperLinker::mousePressEvent(QMouseEvent* event) {
   press();
 }
 
+std::string HyperLinker::target() const {
+  return linkTarget(settings_.kind, settings_.webAddress, settings_.email);
+}
+
 void HyperLinker::press() {
-  const bool launched =
-      openTarget(desktop_, linkTarget(settings_.kind, settings_.webAddress, settings_.email));
+  const bool launched = openTarget(desktop_, target());
   if (state_.pressed(launched)) {
     update();
   }

@@ -53,6 +53,9 @@ class HyperLinker : public QWidget {
   // What the link draws: its text, or its address when the text is empty.
   const QString& shownText() const { return shownText_; }
 
+  // What a press opens: the address of the link's kind; empty when there is none.
+  std::string target() const;
+
   // What a left press does: opens the target, sets the visited flag to whether something was
   // launched, and repaints if it was.
   void press();
