@@ -24,6 +24,23 @@ std::optional<std::string> readKeyFile(const std::string& path) {
   return file.read(kKeyFileLimit).toStdString();
 }
 
+// The command line of the desktop entry `id`: the first file of that name in the
+// applications folders is the entry, usable or not. IDs that would leave the folders are
+// refused.
+std::optional<std::string> commandOfEntry(const std::string& id,
+                                          const std::vector<std::string>& applications) {
+  if (id.find('/') != std::string::npos || id.starts_with('.')) {
+    return std::nullopt;
+  }
+  for (const std::string& dir : applications) {
+    if (const std::optional<std::string> entry = readKeyFile(dir + '/' + id)) {
+      const std::optional<std::string> exec = desktopEntryExec(*entry);
+      return exec ? execToCommandLine(*exec) : std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 Desktop& systemDesktop() {
@@ -53,20 +70,8 @@ std::optional<std::string> XdgDesktop::registeredWebCommand(const XdgDirs& dirs)
     }
     // A default whose entry is missing or unusable gives way to the next one.
     for (const std::string& id : defaultApplications(*content, "text/html")) {
-      if (id.find('/') != std::string::npos || id.starts_with('.')) {
-        continue;
-      }
-      for (const std::string& dir : applications) {
-        const std::optional<std::string> entry = readKeyFile(dir + '/' + id);
-        if (!entry) {
-          continue;
-        }
-        if (const std::optional<std::string> exec = desktopEntryExec(*entry)) {
-          if (std::optional<std::string> command = execToCommandLine(*exec)) {
-            return command;
-          }
-        }
-        break;  // the first entry of that ID found is the one, usable or not
+      if (std::optional<std::string> command = commandOfEntry(id, applications)) {
+        return command;
       }
     }
   }
