@@ -21,13 +21,14 @@ QByteArray crossPicture() {
   return resourceBytes(QStringLiteral(":/artwork/cross.jpg"));
 }
 
-// The window system asks for a large (32 px) and a small (16 px) icon; they are scaled down
-// smoothly from the one 128-px picture rather than left to the window manager.
+// The window system asks for a large (32 px) and a small (16 px) icon; the build scales them
+// smoothly from the one 128-px picture rather than leaving it to the window manager.
 QIcon applicationIcon() {
-  const QPixmap full(QStringLiteral(":/artwork/icon.png"));
-  QIcon icon(full);
-  for (int size : {32, 16}) {
-    icon.addPixmap(full.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  QIcon icon;
+  for (const QString& name :
+       {QStringLiteral(":/artwork/icon.png"), QStringLiteral(":/artwork/icon-32.png"),
+        QStringLiteral(":/artwork/icon-16.png")}) {
+    icon.addPixmap(QPixmap(name));
   }
   return icon;
 }
